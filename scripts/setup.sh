@@ -10,7 +10,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  fonts-comic-neue fontconfig
+  fonts-comic-neue fonts-dejavu-core fontconfig
   locales
   xvfb xauth openbox xdotool x11-utils imagemagick
 )

@@ -70,7 +70,16 @@ about_shown() {
   return 1
 }
 
-client_size() { xwininfo -id "$main" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+client_size() { xwininfo -id "${1:-$main}" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+
+# What the window asks of the window manager (_MOTIF_WM_HINTS): no title-bar
+# button that the MWM bit MASK (0x20 minimise, 0x40 maximise) stands for.
+lacks_decoration() { # lacks_decoration WINDOW MASK
+  local decorations
+  decorations=$(xprop -id "$1" _MOTIF_WM_HINTS | awk -F'[=,]' '{gsub(/ /, "", $4); print $4}')
+  [ -n "$decorations" ] && [ $((decorations & $2)) -eq 0 ]
+}
+transient_for_main() { xprop -id "$1" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$main")"; }
 
 # Click the centre of the element button whose top-left corner is (left, top) twips.
 click_button() {
@@ -96,6 +105,7 @@ start_virtual_display "$work" || exit 1
 # Start-up, a selection, About and Ok, Exit.
 start_chart || exit 1
 check "main window client area is 868 x 700" [ "$(client_size)" = 868x700 ]
+check "main window asks for no maximise button" lacks_decoration "$main" 0x40
 check "About window is hidden after start-up" about_hidden
 shot startup
 check "panel starts empty (no blue value text)" no_value_pixels startup blue
@@ -113,6 +123,12 @@ xdotool mousemove --window "$main" $(((1950 + 487) / 15)) $(((1320 + 247) / 15))
 check "About maps the About window" about_shown
 import -window root "$artifacts/about.png"
 about=$(xdotool search --onlyvisible --name '^About Karvelo V\.1\.0\.1$' | head -n 1)
+check "About window's client area is 379 x 98" [ "$(client_size "$about")" = 379x98 ]
+check "About window asks for no minimise or maximise button" lacks_decoration "$about" 0x60
+check "About window belongs to the main window (no taskbar entry)" transient_for_main "$about"
+xdotool windowsize "$about" 600 300
+sleep 0.3
+check "About window cannot be resized" [ "$(client_size "$about")" = 379x98 ]
 xdotool mousemove --window "$about" $(((4650 + 457) / 15)) $(((105 + 592) / 15)) click 1
 check "Ok unmaps the About window" about_hidden
 xdotool mousemove --window "$main" $(((3030 + 487) / 15)) $(((1320 + 247) / 15)) click 1
@@ -126,6 +142,11 @@ timeout 10 xdotool windowactivate --sync "$main" >/dev/null 2>&1
 check "returning to the main window hides the About window" about_hidden
 xdotool key --clearmodifiers alt+e
 check "Alt+E ends the chart with status 0" ended_with 0
+
+# Closing the main window through the window manager (openbox: Alt+F4).
+start_chart || exit 1
+xdotool key --clearmodifiers alt+F4
+check "closing the main window ends the chart with status 0" ended_with 0
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

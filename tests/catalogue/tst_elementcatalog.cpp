@@ -13,6 +13,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "TestText.h"
 #include "ElementCatalog.h"
 
 using karvelo::catalogue::ElectronConfiguration;
@@ -21,16 +22,10 @@ using karvelo::catalogue::ElementCount;
 using karvelo::catalogue::ElementRecord;
 using karvelo::catalogue::ShellEntryCount;
 
+using karvelo::tests::DecimalText;
+using karvelo::tests::Utf8;
+
 namespace {
-
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString decimal(long long n) {
-    std::array<char, 24> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n);
-    if (error != std::errc{}) qFatal("to_chars failed");
-    return QString::fromLatin1(buffer.data(), end - buffer.data());
-}
 
 int toInt(const QString& text) {
     const QByteArray bytes = text.toLatin1();
@@ -74,7 +69,7 @@ int capacity(const QString& subshell) {
 QString compact(const ElectronConfiguration& configuration) {
     QStringList entries;
     for (const auto& entry : configuration)
-        if (!entry.IsEmpty()) entries << q(entry.Subshell) + q(entry.Electrons);
+        if (!entry.IsEmpty()) entries << Utf8(entry.Subshell) + Utf8(entry.Electrons);
     return entries.join(' ');
 }
 
@@ -87,14 +82,14 @@ QString configurationDifference(const ElectronConfiguration& configuration, cons
         const QString subshell = k < entries.size() ? entries[k].left(2) : QString();
         const QString count = k < entries.size() ? entries[k].mid(2) : QString();
         const auto& entry = configuration[i];
-        if (q(entry.Subshell) != subshell || q(entry.Electrons) != count)
+        if (Utf8(entry.Subshell) != subshell || Utf8(entry.Electrons) != count)
             return QStringLiteral("entry %1 is (\"%2\", \"%3\"), expected (\"%4\", \"%5\"); whole: %6")
-                .arg(decimal(k + 1), q(entry.Subshell), q(entry.Electrons), subshell, count, compact(configuration));
+                .arg(DecimalText(k + 1), Utf8(entry.Subshell), Utf8(entry.Electrons), subshell, count, compact(configuration));
     }
     return {};
 }
 
-QString where(int record, int field) { return decimal(record) + ' ' + FieldNames[field]; }
+QString where(int record, int field) { return DecimalText(record) + ' ' + FieldNames[field]; }
 
 } // namespace
 
@@ -148,7 +143,7 @@ void ElementCatalogTest::textsFollowTheNotation() {
     const QRegularExpression form(QRegularExpression::anchoredPattern(pattern));
     QVERIFY(form.isValid());
     for (int n = 1; n <= ElementCount; ++n) {
-        const QString value = q(text(ElementAt(n), field));
+        const QString value = Utf8(text(ElementAt(n), field));
         QVERIFY2(form.match(value).hasMatch(), qPrintable(where(n, field) + ": \"" + value + '"'));
     }
 }
@@ -156,13 +151,13 @@ void ElementCatalogTest::textsFollowTheNotation() {
 void ElementCatalogTest::atomicNumbersAreTheRecordNumbers() {
     for (int n = 1; n <= ElementCount; ++n) {
         const bool unknown = n == 113 || n == 115 || n == 117;
-        QCOMPARE(q(ElementAt(n).AtomicNumber), unknown ? QStringLiteral("-") : decimal(n));
+        QCOMPARE(Utf8(ElementAt(n).AtomicNumber), unknown ? QStringLiteral("-") : DecimalText(n));
     }
 }
 
 void ElementCatalogTest::valencesAscend() {
     for (int n = 1; n <= ElementCount; ++n) {
-        const QString valence = q(ElementAt(n).Valence);
+        const QString valence = Utf8(ElementAt(n).Valence);
         if (valence == "-") continue;
         int previous = -1;
         for (const QString& part : valence.split(QStringLiteral(", "))) {
@@ -178,7 +173,7 @@ void ElementCatalogTest::longestTextHasThirteenCharacters() {
     QStringList longestTexts;
     for (int n = 1; n <= ElementCount; ++n) {
         for (int field = 0; field < TextFieldCount; ++field) {
-            const QString value = q(text(ElementAt(n), field));
+            const QString value = Utf8(text(ElementAt(n), field));
             QVERIFY2(!value.isEmpty(), qPrintable(where(n, field)));
             if (value.size() > longest) {
                 longest = value.size();
@@ -220,7 +215,7 @@ void ElementCatalogTest::markersStandInTheirRecords() {
     QStringList found;
     for (int n = 1; n <= ElementCount; ++n)
         for (int field = 0; field < TextFieldCount; ++field)
-            if (q(text(ElementAt(n), field)).contains(marker)) found << where(n, field);
+            if (Utf8(text(ElementAt(n), field)).contains(marker)) found << where(n, field);
     QCOMPARE(found, expected);
 }
 
@@ -268,7 +263,7 @@ void ElementCatalogTest::recordsHoldTheirTexts() {
     QFETCH(QStringList, texts);
     QCOMPARE(texts.size(), TextFieldCount);
     QStringList actual;
-    for (int field = 0; field < TextFieldCount; ++field) actual << q(text(ElementAt(record), field));
+    for (int field = 0; field < TextFieldCount; ++field) actual << Utf8(text(ElementAt(record), field));
     QCOMPARE(actual, texts);
 }
 
@@ -279,7 +274,7 @@ void ElementCatalogTest::configurationsKeepTheirInvariants() {
     const QRegularExpression countForm(QStringLiteral("^[1-9][0-9]?$"));
     for (int n = 1; n <= ElementCount; ++n) {
         const ElectronConfiguration& configuration = ElementAt(n).Configuration;
-        const QString context = decimal(n) + ": " + compact(configuration);
+        const QString context = DecimalText(n) + ": " + compact(configuration);
         qsizetype previousPosition = -1;
         int total = 0;
         bool emptySeen = false;
@@ -290,8 +285,8 @@ void ElementCatalogTest::configurationsKeepTheirInvariants() {
                 continue;
             }
             QVERIFY2(!emptySeen, qPrintable(context + " (gap before a filled entry)"));
-            const QString subshell = q(entry.Subshell);
-            const QString count = q(entry.Electrons);
+            const QString subshell = Utf8(entry.Subshell);
+            const QString count = Utf8(entry.Electrons);
             const qsizetype position = DisplayOrder.indexOf(subshell);
             QVERIFY2(position > previousPosition, qPrintable(context + " (order or repeat at " + subshell + ')'));
             previousPosition = position;
@@ -380,7 +375,7 @@ void ElementCatalogTest::departures() {
 
     const auto countOf = [record](const QString& subshell) {
         for (const auto& entry : ElementAt(record).Configuration)
-            if (q(entry.Subshell) == subshell) return toInt(q(entry.Electrons));
+            if (Utf8(entry.Subshell) == subshell) return toInt(Utf8(entry.Electrons));
         return 0;
     };
     QCOMPARE(countOf(firstSubshell), firstCount);
@@ -399,7 +394,7 @@ void ElementCatalogTest::numbersOutsideTheTableGiveNoValues_data() {
 void ElementCatalogTest::numbersOutsideTheTableGiveNoValues() {
     QFETCH(int, number);
     const ElementRecord& record = ElementAt(number);
-    for (int field = 0; field < TextFieldCount; ++field) QCOMPARE(q(text(record, field)), QStringLiteral("-"));
+    for (int field = 0; field < TextFieldCount; ++field) QCOMPARE(Utf8(text(record, field)), QStringLiteral("-"));
     QCOMPARE(compact(record.Configuration), QString());
     for (const auto& entry : record.Configuration) QVERIFY(entry.Electrons.empty());
 }

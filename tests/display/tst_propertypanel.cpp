@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "TestText.h"
 #include "PropertyPanel.h"
 
 using karvelo::display::AllSlots;
@@ -26,16 +27,12 @@ using karvelo::display::PropertyPanel;
 using karvelo::display::SlotName;
 using karvelo::display::SubshellSlot;
 
+using karvelo::tests::DecimalText;
+using karvelo::tests::Utf8;
+
 namespace {
 
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString label(int number) {
-    std::array<char, 12> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
-    if (error != std::errc{}) qFatal("to_chars failed");
-    return QStringLiteral("Label") + QString::fromLatin1(buffer.data(), end - buffer.data());
-}
+QString label(int number) { return QStringLiteral("Label") + DecimalText(number); }
 
 // The clearing order: the ten value slots, then Label55 to Label90.
 QStringList clearOrder() {
@@ -47,7 +44,7 @@ QStringList clearOrder() {
 
 QStringList namesOf(const std::vector<PanelSlot>& order) {
     QStringList names;
-    for (PanelSlot slot : order) names << q(SlotName(slot));
+    for (PanelSlot slot : order) names << Utf8(SlotName(slot));
     return names;
 }
 
@@ -55,7 +52,7 @@ QStringList namesOf(const std::vector<PanelSlot>& order) {
 struct WriteLog {
     QStringList writes;
     PropertyPanel::Observer observer() {
-        return [this](PanelSlot slot, const std::string& text) { writes << q(SlotName(slot)) + '=' + q(text); };
+        return [this](PanelSlot slot, const std::string& text) { writes << Utf8(SlotName(slot)) + '=' + Utf8(text); };
     }
 };
 
@@ -98,8 +95,8 @@ void PropertyPanelTest::configurationPairs() {
     QFETCH(int, pair);
     QFETCH(QString, subshell);
     QFETCH(QString, count);
-    QCOMPARE(q(SlotName(SubshellSlot(pair))), subshell);
-    QCOMPARE(q(SlotName(CountSlot(pair))), count);
+    QCOMPARE(Utf8(SlotName(SubshellSlot(pair))), subshell);
+    QCOMPARE(Utf8(SlotName(CountSlot(pair))), count);
 }
 
 // Pairs 1 to 18, subshell before count, are the last 36 slots of the
@@ -126,7 +123,7 @@ void PropertyPanelTest::numbersOutsideThePairsNameNoSlot() {
     QFETCH(int, pair);
     PropertyPanel panel;
     for (PanelSlot slot : {SubshellSlot(pair), CountSlot(pair)}) {
-        QCOMPARE(q(SlotName(slot)), QString());
+        QCOMPARE(Utf8(SlotName(slot)), QString());
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, panel.SetSlot(slot, "x"));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, panel.SlotText(slot));
     }
@@ -135,7 +132,7 @@ void PropertyPanelTest::numbersOutsideThePairsNameNoSlot() {
 
 void PropertyPanelTest::startsEmpty() {
     const PropertyPanel panel;
-    for (PanelSlot slot : AllSlots()) QVERIFY2(panel.SlotText(slot).empty(), qPrintable(q(SlotName(slot))));
+    for (PanelSlot slot : AllSlots()) QVERIFY2(panel.SlotText(slot).empty(), qPrintable(Utf8(SlotName(slot))));
 }
 
 // Each text goes into every slot in turn and must come back unchanged from
@@ -162,7 +159,7 @@ void PropertyPanelTest::storesTextsExactly() {
         for (PanelSlot other : AllSlots()) {
             const std::string expected = other == slot ? std::string(written) : std::string("other");
             QVERIFY2(panel.SlotText(other) == expected,
-                     qPrintable(q(SlotName(slot)) + " written, " + q(SlotName(other)) + " read"));
+                     qPrintable(Utf8(SlotName(slot)) + " written, " + Utf8(SlotName(other)) + " read"));
         }
     }
 }
@@ -185,8 +182,8 @@ void PropertyPanelTest::observerHearsEveryWrite() {
     panel.SetObserver({});
     panel.SetSlot(PanelSlot::Label8, "27");
     QCOMPARE(second.writes.size(), 1);
-    QCOMPARE(q(panel.SlotText(PanelSlot::Label8)), QStringLiteral("27"));
-    QCOMPARE(q(panel.SlotText(PanelSlot::Label39)), QStringLiteral("4100~"));
+    QCOMPARE(Utf8(panel.SlotText(PanelSlot::Label8)), QStringLiteral("27"));
+    QCOMPARE(Utf8(panel.SlotText(PanelSlot::Label39)), QStringLiteral("4100~"));
 }
 
 void PropertyPanelTest::clearPanelEmptiesEverySlotInOrder() {
@@ -200,7 +197,7 @@ void PropertyPanelTest::clearPanelEmptiesEverySlotInOrder() {
     QStringList expected;
     for (const QString& name : clearOrder()) expected << name + '=';
     QCOMPARE(log.writes, expected);
-    for (PanelSlot slot : AllSlots()) QVERIFY2(panel.SlotText(slot).empty(), qPrintable(q(SlotName(slot))));
+    for (PanelSlot slot : AllSlots()) QVERIFY2(panel.SlotText(slot).empty(), qPrintable(Utf8(SlotName(slot))));
 }
 
 QTEST_APPLESS_MAIN(PropertyPanelTest)

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "TestText.h"
 #include "ElementCatalog.h"
 #include "PropertyPanel.h"
 #include "Selection.h"
@@ -39,9 +40,9 @@ using karvelo::display::SubshellSlot;
 using karvelo::display::TextToDouble;
 using karvelo::display::UpdateCelsiusValues;
 
-namespace {
+using karvelo::tests::Utf8;
 
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+namespace {
 
 // The shortest text that reads back as the same double, for messages.
 QString shortest(double value) {
@@ -55,7 +56,7 @@ using PanelTexts = std::array<QString, PanelSlotCount>;
 
 PanelTexts textsOf(const PropertyPanel& panel) {
     PanelTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = q(panel.SlotText(AllSlots()[i]));
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = Utf8(panel.SlotText(AllSlots()[i]));
     return texts;
 }
 
@@ -79,7 +80,7 @@ QString difference(const PanelTexts& actual, const PanelTexts& expected) {
     for (std::size_t i = 0; i < actual.size(); ++i)
         if (actual[i] != expected[i])
             differences << QStringLiteral("%1 is \"%2\", expected \"%3\"")
-                               .arg(q(SlotName(AllSlots()[i])), actual[i], expected[i]);
+                               .arg(Utf8(SlotName(AllSlots()[i])), actual[i], expected[i]);
     return differences.join(QStringLiteral("; "));
 }
 
@@ -250,14 +251,14 @@ void SelectionTest::selectionWritesInOrder() {
     const auto& configuration = ElementAt(record).Configuration;
     for (int pair = 1; pair <= 18; ++pair) {
         const auto& entry = configuration[static_cast<std::size_t>(pair - 1)];
-        expected << q(SlotName(SubshellSlot(pair))) + '=' + q(entry.Subshell)
-                 << q(SlotName(CountSlot(pair))) + '=' + q(entry.Electrons);
+        expected << Utf8(SlotName(SubshellSlot(pair))) + '=' + Utf8(entry.Subshell)
+                 << Utf8(SlotName(CountSlot(pair))) + '=' + Utf8(entry.Electrons);
     }
 
     PropertyPanel panel;
     QStringList writes;
     panel.SetObserver(
-        [&writes](PanelSlot slot, const std::string& text) { writes << q(SlotName(slot)) + '=' + q(text); });
+        [&writes](PanelSlot slot, const std::string& text) { writes << Utf8(SlotName(slot)) + '=' + Utf8(text); });
     SelectElement(panel, record);
     QCOMPARE(writes, expected);
 }
@@ -298,7 +299,7 @@ void SelectionTest::celsiusSlotsAfterEverySelection() {
         SelectElement(panel, n);
         const PanelTexts texts = textsOf(panel);
         for (std::size_t i = 0; i < 10; ++i)
-            QVERIFY2(!texts[i].isEmpty(), qPrintable(QStringLiteral("%1 %2").arg(n).arg(q(SlotName(AllSlots()[i])))));
+            QVERIFY2(!texts[i].isEmpty(), qPrintable(QStringLiteral("%1 %2").arg(n).arg(Utf8(SlotName(AllSlots()[i])))));
 
         struct Pair {
             PanelSlot Kelvin;
@@ -307,11 +308,11 @@ void SelectionTest::celsiusSlotsAfterEverySelection() {
         };
         for (const Pair& pair : {Pair{PanelSlot::Label39, PanelSlot::Label49, noMelting(n)},
                                  Pair{PanelSlot::Label26, PanelSlot::Label50, noBoiling(n)}}) {
-            const QString kelvin = q(panel.SlotText(pair.Kelvin));
-            const QString celsius = q(panel.SlotText(pair.Celsius));
+            const QString kelvin = Utf8(panel.SlotText(pair.Kelvin));
+            const QString celsius = Utf8(panel.SlotText(pair.Celsius));
             const QString context = QStringLiteral("%1 %2=\"%3\" %4=\"%5\"")
                                         .arg(n)
-                                        .arg(q(SlotName(pair.Kelvin)), kelvin, q(SlotName(pair.Celsius)), celsius);
+                                        .arg(Utf8(SlotName(pair.Kelvin)), kelvin, Utf8(SlotName(pair.Celsius)), celsius);
             QVERIFY2(!kelvin.endsWith('~'), qPrintable(context));
             if (pair.NoValue) {
                 QVERIFY2(kelvin == "-" && celsius == "-", qPrintable(context));
@@ -342,9 +343,9 @@ void SelectionTest::catalogueUnchangedThroughThePanel() {
         QStringList texts;
         for (int n = 1; n <= ElementCount; ++n) {
             const auto& r = ElementAt(n);
-            texts << q(r.AtomicNumber) << q(r.Name) << q(r.Symbol) << q(r.AtomicWeight) << q(r.BoilingPointK)
-                  << q(r.MeltingPointK) << q(r.Density) << q(r.Valence);
-            for (const auto& entry : r.Configuration) texts << q(entry.Subshell) << q(entry.Electrons);
+            texts << Utf8(r.AtomicNumber) << Utf8(r.Name) << Utf8(r.Symbol) << Utf8(r.AtomicWeight) << Utf8(r.BoilingPointK)
+                  << Utf8(r.MeltingPointK) << Utf8(r.Density) << Utf8(r.Valence);
+            for (const auto& entry : r.Configuration) texts << Utf8(entry.Subshell) << Utf8(entry.Electrons);
         }
         return texts;
     };
@@ -358,7 +359,7 @@ void SelectionTest::catalogueUnchangedThroughThePanel() {
         panel.ClearPanel();
     }
     QCOMPARE(catalogueTexts(), before);
-    QCOMPARE(q(ElementAt(6).MeltingPointK), QStringLiteral("4100~"));
+    QCOMPARE(Utf8(ElementAt(6).MeltingPointK), QStringLiteral("4100~"));
 }
 
 // The conversions of telling records: the kelvin text of the record, what
@@ -402,12 +403,12 @@ void SelectionTest::conversions() {
     QFETCH(QString, celsius);
 
     const auto& r = ElementAt(record);
-    QCOMPARE(q(melting ? r.MeltingPointK : r.BoilingPointK), recordText);
+    QCOMPARE(Utf8(melting ? r.MeltingPointK : r.BoilingPointK), recordText);
 
     PropertyPanel panel;
     SelectElement(panel, record);
-    QCOMPARE(q(panel.SlotText(melting ? PanelSlot::Label39 : PanelSlot::Label26)), kelvin);
-    QCOMPARE(q(panel.SlotText(melting ? PanelSlot::Label49 : PanelSlot::Label50)), celsius);
+    QCOMPARE(Utf8(panel.SlotText(melting ? PanelSlot::Label39 : PanelSlot::Label26)), kelvin);
+    QCOMPARE(Utf8(panel.SlotText(melting ? PanelSlot::Label49 : PanelSlot::Label50)), celsius);
 }
 
 void SelectionTest::conversionsUnderGermanLocale_data() { conversions_data(); }
@@ -565,7 +566,7 @@ void SelectionTest::doubleToText_data() {
 void SelectionTest::doubleToText() {
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(q(DoubleToText(value)), text);
+    QCOMPARE(Utf8(DoubleToText(value)), text);
 }
 
 void SelectionTest::doubleToTextRefusesNonFiniteValues() {

@@ -9,11 +9,13 @@
 #include <string>
 
 #include "ChartFixture.h"
+#include "TestText.h"
 #include "ElementCatalog.h"
 #include "PhaseCategory.h"
 #include "PropertyPanel.h"
 
 using karvelo::tests::RenderedAt;
+using karvelo::tests::Utf8;
 using karvelo::tests::StartedChart;
 using karvelo::tests::WaitActive;
 namespace catalogue = karvelo::catalogue;
@@ -50,11 +52,9 @@ QString ShownValues(StartedChart& chart)
     return texts.join(" | ");
 }
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 QString WithoutEstimate(std::string_view text)
 {
-    QString shown = Text(text);
+    QString shown = Utf8(text);
     if (shown.endsWith('~'))
         shown.chop(1);
     return shown;
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(chart.Main().size(), QSize(868, 700));
         QVERIFY(!(chart.Main().windowFlags() & Qt::WindowMaximizeButtonHint));
         for (display::PanelSlot slot : display::AllSlots())
-            QVERIFY2(chart.LabelText(Text(display::SlotName(slot))).isEmpty(),
+            QVERIFY2(chart.LabelText(Utf8(display::SlotName(slot))).isEmpty(),
                      display::SlotName(slot).data());
         QVERIFY(chart.forms->IsCreated("Form2"));
         QVERIFY(!chart.forms->IsVisible("Form2"));
@@ -148,19 +148,19 @@ private slots:
         for (int element = 1; element <= catalogue::ElementCount; ++element) {
             chart.Button(QString("Command%1").arg(element)).click();
             const catalogue::ElementRecord& r = catalogue::ElementAt(element);
-            const QStringList expected{Text(r.AtomicNumber), Text(r.Name), Text(r.Symbol),
-                                       Text(r.AtomicWeight), WithoutEstimate(r.BoilingPointK),
-                                       WithoutEstimate(r.MeltingPointK), Text(r.Density),
-                                       Text(r.Valence)};
+            const QStringList expected{Utf8(r.AtomicNumber), Utf8(r.Name), Utf8(r.Symbol),
+                                       Utf8(r.AtomicWeight), WithoutEstimate(r.BoilingPointK),
+                                       WithoutEstimate(r.MeltingPointK), Utf8(r.Density),
+                                       Utf8(r.Valence)};
             for (int i = 0; i < expected.size(); ++i)
                 QCOMPARE(chart.LabelText(ValueSlots[i]), expected[i]);
             for (int pair = 1; pair <= 18; ++pair) {
                 const catalogue::ShellEntry& entry = r.Configuration[std::size_t(pair - 1)];
-                QCOMPARE(chart.LabelText(QString("Label%1").arg(53 + 2 * pair)), Text(entry.Subshell));
-                QCOMPARE(chart.LabelText(QString("Label%1").arg(54 + 2 * pair)), Text(entry.Electrons));
+                QCOMPARE(chart.LabelText(QString("Label%1").arg(53 + 2 * pair)), Utf8(entry.Subshell));
+                QCOMPARE(chart.LabelText(QString("Label%1").arg(54 + 2 * pair)), Utf8(entry.Electrons));
             }
             for (display::PanelSlot slot : display::AllSlots())
-                QCOMPARE(chart.LabelText(Text(display::SlotName(slot))),
+                QCOMPARE(chart.LabelText(Utf8(display::SlotName(slot))),
                          QString::fromStdString(chart.chart->Panel().SlotText(slot)));
         }
     }

@@ -54,15 +54,13 @@ Chart::Chart(runtime::FormRuntime& forms) : forms_(forms)
         forms_.SetCaption("Form1", display::SlotName(slot), text);
     });
 
-    auto showAbout = [this] { forms_.SetVisible("Form2", true); };
-    auto hideAbout = [this] { forms_.SetVisible("Form2", false); };
-
+    // The wire-up: window, source (empty: the window itself), event, handler.
     forms_.On("Form1", "", Event::Load, [this] { panel_.ClearPanel(); });
-    forms_.On("Form1", "", Event::Activate, hideAbout);
+    forms_.On("Form1", "", Event::Activate, [this] { forms_.SetVisible("Form2", false); });
     for (int element = 1; element <= catalogue::ElementCount; ++element)
         forms_.On("Form1", "Command" + Decimal(element), Event::Click,
                   [this, element] { display::SelectElement(panel_, element); });
-    forms_.On("Form1", "Command119", Event::Click, showAbout);
+    forms_.On("Form1", "Command119", Event::Click, [this] { forms_.SetVisible("Form2", true); });
     forms_.On("Form1", "Command120", Event::Click, [this] { forms_.End(); });
     WireAboutWindow(forms_);
 }

@@ -11,7 +11,6 @@
 #include "ChartFixture.h"
 #include "TestText.h"
 #include "ElementCatalog.h"
-#include "PhaseCategory.h"
 #include "PropertyPanel.h"
 
 using karvelo::tests::RenderedAt;

@@ -160,7 +160,7 @@ constexpr int TabIndexOf(int element)
 
 static_assert(TabIndexOf(18) == 134 && TabIndexOf(11) == 141 && TabIndexOf(106) == 97);
 
-constexpr PhaseCategory CategoryFromRuns(int element)
+constexpr PhaseCategory CategoryOf(int element)
 {
     for (const CategoryRun& run : CategoryRuns)
         if (element >= run.From && element <= run.To)
@@ -172,7 +172,7 @@ constexpr int CountOf(PhaseCategory category)
 {
     int count = 0;
     for (int element = 1; element <= catalogue::ElementCount; ++element)
-        count += CategoryFromRuns(element) == category;
+        count += CategoryOf(element) == category;
     return count;
 }
 
@@ -225,8 +225,6 @@ std::string SpokenName(int element, const catalogue::ElementRecord& record, std:
 }
 
 } // namespace
-
-PhaseCategory CategoryOf(int atomicNumber) { return CategoryFromRuns(atomicNumber); }
 
 std::vector<ControlLayout> ElementGridRows()
 {

@@ -30,12 +30,18 @@ inline constexpr std::array<CategoryLook, 5> CategoryLooks{{
     {PhaseCategory::NotYetKnown, 0x0000C0C0, " Not Yet Known ", "not yet known"},
 }};
 
+constexpr bool LooksInCategoryOrder()
+{
+    for (std::size_t i = 0; i < CategoryLooks.size(); ++i)
+        if (static_cast<std::size_t>(CategoryLooks[i].Category) != i)
+            return false;
+    return true;
+}
+static_assert(LooksInCategoryOrder());
+
 constexpr const CategoryLook& LookOf(PhaseCategory category)
 {
     return CategoryLooks[static_cast<std::size_t>(category)];
 }
-
-// The category of element 1 to 118.
-PhaseCategory CategoryOf(int atomicNumber);
 
 } // namespace karvelo::windows

@@ -220,16 +220,26 @@ private slots:
     void valueSlotsKeepTheirRightEdges()
     {
         StartedChart chart;
+        struct Slot {
+            const char* Name;
+            int Right; // 3855 or 8340 twips
+            int Top;
+        };
+        const Slot valueSlots[] = {
+            {"Label10", 257, 25}, {"Label9", 257, 46},  {"Label8", 257, 66},
+            {"Label25", 257, 87}, {"Label42", 257, 107}, {"Label20", 556, 25},
+            {"Label39", 556, 46}, {"Label26", 556, 66}, {"Label49", 556, 87},
+            {"Label50", 556, 107},
+        };
         for (int element : {104, 1, 25, 113, 26}) {
             chart.Button(QString("Command%1").arg(element)).click();
-            for (const char* slot : {"Label10", "Label9", "Label8", "Label25", "Label42"}) {
-                QWidget& label = chart.Control(slot);
-                QCOMPARE(label.x() + label.width(), 257);
+            for (const Slot& slot : valueSlots) {
+                QWidget& label = chart.Control(slot.Name);
+                QCOMPARE(label.x() + label.width(), slot.Right);
+                QCOMPARE(label.y(), slot.Top);
                 QVERIFY(label.width() >= label.fontMetrics().horizontalAdvance(
                                              qobject_cast<QLabel*>(&label)->text()));
             }
-            for (const char* slot : {"Label20", "Label39", "Label26", "Label49", "Label50"})
-                QCOMPARE(chart.Control(slot).x() + chart.Control(slot).width(), 556);
         }
         chart.Button("Command104").click();
         QCOMPARE(chart.LabelText("Label10"), QString("Rutherfordium"));

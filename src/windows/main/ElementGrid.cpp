@@ -2,7 +2,6 @@
 // The 118 element buttons, generated from the chart's column, row, cell,
 // blank-run, category and tab-order tables.
 
-#include <array>
 #include <string>
 
 #include "ElementCatalog.h"

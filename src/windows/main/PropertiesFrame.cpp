@@ -3,7 +3,6 @@
 // panel, the configuration row with its raised counts, and the notes that
 // explain the value markers. Positions inside the frame are relative to it.
 
-
 #include "Decimal.h"
 #include "MainWindow.h"
 
